@@ -1,1 +1,45 @@
-int main() { return 0; }
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <cstdio>
+
+#include "app/Config.h"
+#include "app/Form1.h"
+#include "app/FormLoad.h"
+#include "app/Program.h"
+#include "app/Wiring.h"
+#include "platform/Clock.h"
+#include "platform/CurlHttp.h"
+#include "platform/QtDialogs.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("lumivo"));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+  Config config;
+  QString message;
+  if (!readConfig(QApplication::arguments(), config, message)) {
+    std::fputs(message.toLocal8Bit().constData(), stdout);
+    return message.startsWith(QStringLiteral("Användning")) ? 0 : 2;
+  }
+
+  // The message and input boxes say "Avbryt", not "Cancel".
+  QTranslator qtSwedish;
+  if (qtSwedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtSwedish);
+
+  CurlHttp http;
+  QtDialogs dialogs;
+  SystemClock clock;
+  Program program(Services{http, dialogs, clock, config.workDir, config.serverAddress});
+  wire(program);
+  dialogs.setParent(&program.form());
+  Form_Load(program);
+  if (program.ended()) return 0;
+  program.form().show();
+  return QApplication::exec();
+}

@@ -1,8 +1,8 @@
 // The one main of every test program: real widgets, offscreen unless a display
 // is asked for, and a fixed style so that sizes do not depend on the desktop.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QStyleFactory>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

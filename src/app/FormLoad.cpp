@@ -1,0 +1,5 @@
+#include "app/FormLoad.h"
+
+#include "app/Program.h"
+
+void Form_Load(Program&) {}
