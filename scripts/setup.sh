@@ -8,7 +8,7 @@ packages=(
   libcurl4-openssl-dev libuemf-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xdotool imagemagick x11-utils python3
+  fonts-liberation2 xvfb xdotool imagemagick x11-utils python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,9 @@
 
 QFont designFont(const QString& family, double points, bool bold) {
   QFont f(family);
+  // Liberation Sans has Arial's metrics and comes close to MS Sans Serif, so texts fit the
+  // places they were designed for.
+  f.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
   f.setStyleHint(QFont::SansSerif);
   f.setPointSizeF(points);
   f.setBold(bold);
@@ -36,6 +39,8 @@ void styleLabel(QLabel* l, const QColor& text, const QFont& f, Qt::Alignment ali
   setTextColor(l, text);
   l->setFont(f);
   l->setAlignment(align);
+  // Labels break a text that does not fit their width onto further lines.
+  l->setWordWrap(true);
   if (background.isValid()) paintBackground(l, background);
 }
 
