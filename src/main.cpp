@@ -33,6 +33,13 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtSwedish);
 
   CurlHttp http;
+  // A download holds the window until it is complete; the pointer says so meanwhile.
+  http.onBusy = [](bool busy) {
+    if (busy)
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+      QApplication::restoreOverrideCursor();
+  };
   QtDialogs dialogs;
   SystemClock clock;
   Program program(Services{http, dialogs, clock, config.workDir, config.serverAddress});

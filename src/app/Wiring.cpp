@@ -24,6 +24,7 @@
 #include "picture/PictureWindow.h"
 #include "platform/Dialogs.h"
 #include "source/TestLoader.h"
+#include "source/TestList.h"
 #include "taking/AnswerMarks.h"
 #include "taking/Navigation.h"
 
@@ -52,6 +53,15 @@ void wire(Program& p) {
   // --- Test list and loading ---
   on(p, f.Command2, &QPushButton::clicked, "Command2_Click", [&p] { Command2_Click(p); });
   on(p, &f.Timer2.qtimer, &QTimer::timeout, "Timer2_Timer", [&p] { Timer2_Timer(p); });
+  // A pick in the list: a click (also on the entry already picked) or a selection made with the
+  // keys. A click on another entry raises both, which sets the same two values twice.
+  on(p, f.List1, &QListWidget::itemClicked, "List1_Click", [&p] { List1_Click(p); });
+  on(p, f.List1, &QListWidget::itemSelectionChanged, "List1_Click", [&p] {
+    if (!p.form().List1->selectedItems().isEmpty()) List1_Click(p);
+  });
+  on(p, f.File1, &QListWidget::currentRowChanged, "File1_Click", [&p] {
+    if (p.form().File1->currentRow() >= 0) File1_Click(p);
+  });
 
   // --- Taking a test ---
   for (int r = 2; r <= 6; ++r)
