@@ -19,6 +19,12 @@ const QString kVscha = QStringLiteral("VSCHA");
 const QString kVsscr = QStringLiteral("VSSCR");
 const QString kSistaFrågan = QStringLiteral("SISTA FRÅGAN");
 
+// The question the scroll bar names. A bar whose range was set outside the table still names a
+// question of the table: its far ends name the first and the last.
+qint16 frågaIRullningslisten(Program& p) {
+  return qint16(qBound(0, scrollVärde(p), QuestionTable::kQuestions - 1));
+}
+
 bool frånRullningslisten(const Program& p) {
   return p.Riktning == kVscha || p.Riktning == kVsscr;
 }
@@ -47,7 +53,7 @@ void visaFråga(Program& p) {
 
   // A new value runs the presenter again, nested, on the same question before this run goes on.
   // While the pupil drags, the bar already stands where it should; its value follows on release.
-  if (!f.VScroll1->isSliderDown() && f.VScroll1->value() != p.aktuellfråga)
+  if (!f.VScroll1->isSliderDown() && frågaIRullningslisten(p) != p.aktuellfråga)
     f.VScroll1->setValue(p.aktuellfråga);
   // The nested run may have taken the question from a bar whose range stops short of it.
   const int q = p.aktuellfråga;
@@ -86,8 +92,7 @@ void VäxlaFråga(Program& p) {
 
   // Navigation phase.
   kind::P1(p);
-  // A bar whose range was set outside the table still names a question of the table.
-  if (frånRullningslisten(p)) q = qint16(qBound(0, scrollVärde(p), QuestionTable::kQuestions - 1));
+  if (frånRullningslisten(p)) q = frågaIRullningslisten(p);
   if (p.Riktning == kNästa) f.CmdBakåt->show();
   if (p.Riktning == kBacka) f.CmdNästa->show();
   if (p.Riktning == kBacka && q < 1) f.CmdBakåt->hide();
