@@ -63,7 +63,10 @@ DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
 void DriveListBox::reload() {
   QStringList roots{QDir::rootPath()};
   for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-    if (v.isValid() && v.isReady() && !roots.contains(v.rootPath())) roots << v.rootPath();
+    // A single file mounted on its own (as containers do) is no drive.
+    if (v.isValid() && v.isReady() && QFileInfo(v.rootPath()).isDir() &&
+        !roots.contains(v.rootPath()))
+      roots << v.rootPath();
   }
   std::sort(roots.begin() + 1, roots.end());
   const QSignalBlocker block(this);
