@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <exception>
 
 #include "app/Form1.h"
@@ -23,6 +24,16 @@ const QString kSistaFrågan = QStringLiteral("SISTA FRÅGAN");
 // question of the table: its far ends name the first and the last.
 qint16 frågaIRullningslisten(Program& p) {
   return qint16(qBound(0, scrollVärde(p), QuestionTable::kQuestions - 1));
+}
+
+// A message box that comes up while the pupil drags the scroll box takes the mouse, and the bar
+// never hears the button go up: it would stay held, its value behind the question shown. So the
+// drag ends here, quietly, with the bar's value at the dragged question.
+void släppRullningslisten(Program& p) {
+  QScrollBar* s = p.form().VScroll1;
+  if (!s->isSliderDown()) return;
+  const QSignalBlocker tyst(s);
+  s->setSliderDown(false);
 }
 
 bool frånRullningslisten(const Program& p) {
@@ -105,6 +116,7 @@ void VäxlaFråga(Program& p) {
     visa = false;
   } else if (frånRullningslisten(p) && slutEfter(p, q)) {
     f.CmdNästa->hide();
+    släppRullningslisten(p);
     p.dialogs().msgBox(kSistaFrågan);
     // The bar has chosen the last question: it is shown, so that the question on screen and
     // aktuellfråga agree.

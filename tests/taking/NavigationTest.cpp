@@ -37,8 +37,8 @@ const Drag kDrag[] = {
     {"ScrollBarToQuestion200WithoutEndMarker", 201, false, 0, Handling::Rulla, 200, 200, 1, true,
      false},
     {"DragToMiddleQuestion", 5, true, 0, Handling::Dra, 3, 3, 0, true, true},
-    // Once while dragging onto it and once more when the drag ends there.
-    {"DragOntoLastQuestion", 5, true, 0, Handling::Dra, 4, 4, 2, true, false},
+    // The message ends the drag there, so letting go brings no second one.
+    {"DragOntoLastQuestion", 5, true, 0, Handling::Dra, 4, 4, 1, true, false},
 };
 
 class NavigationTable : public TakingFixture, public ::testing::WithParamInterface<Drag> {};
@@ -65,8 +65,10 @@ TEST_P(NavigationTable, MovesOffersButtonsAndShowsTheCurrentQuestion) {
     case Handling::Dra:
       s->setSliderDown(true);
       s->setSliderPosition(d.läge);
-      // The value follows only when the drag ends; the question follows the box at once.
-      EXPECT_EQ(s->value(), d.start);
+      // The question follows the box at once; the value follows when the drag ends (or when a
+      // message ended it).
+      EXPECT_EQ(s->value(), d.sistaFrågan == 0 ? d.start : d.väntadFråga);
+      EXPECT_EQ(s->isSliderDown(), d.sistaFrågan == 0);
       EXPECT_EQ(p->aktuellfråga, d.väntadFråga);
       visarAktuell();
       s->setSliderDown(false);
@@ -168,7 +170,8 @@ TEST_F(Navigation, DraggingTheBoxShowsEachQuestionInTurn) {
   mus(QEvent::MouseButtonPress, var, Qt::LeftButton);
   ASSERT_TRUE(form().VScroll1->isSliderDown());
   std::vector<int> visade;
-  while (var.y() < spår.bottom()) {
+  // Down to the second-to-last question (the last one brings its message).
+  while (var.y() < spår.bottom() && p->aktuellfråga < 6) {
     var.ry() += 2;
     mus(QEvent::MouseMove, var, Qt::LeftButton);
     if (visade.empty() || visade.back() != p->aktuellfråga) visade.push_back(p->aktuellfråga);
@@ -177,11 +180,42 @@ TEST_F(Navigation, DraggingTheBoxShowsEachQuestionInTurn) {
   // The value stays until the box is let go.
   EXPECT_EQ(form().VScroll1->value(), 0);
   mus(QEvent::MouseButtonRelease, var, Qt::NoButton);
-  EXPECT_EQ(visade, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(form().VScroll1->value(), 7);
-  EXPECT_EQ(p->aktuellfråga, 7);
+  EXPECT_EQ(visade, (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(form().VScroll1->value(), 6);
+  EXPECT_EQ(p->aktuellfråga, 6);
   visarAktuell();
-  EXPECT_TRUE(andraMeddelanden().isEmpty());
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// The message box takes the mouse, so the bar never hears the button go up after it.
+TEST_F(Navigation, AMessageDuringADragDoesNotLeaveTheBarHeld) {
+  läggTest(5);
+  börja();
+  klicka(form().CmdNästa);
+  klicka(form().CmdBakåt);
+  QScrollBar* s = form().VScroll1;
+  bool hållenUnderMeddelandet = true;
+  int värdeUnderMeddelandet = -1;
+  dialogs.onMessage = [&](const QString&) {
+    hållenUnderMeddelandet = s->isSliderDown();
+    värdeUnderMeddelandet = s->value();
+  };
+  const QRect box = rullningsdel(QStyle::SC_ScrollBarSlider);
+  mus(QEvent::MouseButtonPress, box.center(), Qt::LeftButton);
+  mus(QEvent::MouseMove, QPoint(box.center().x(), s->height() - 1), Qt::LeftButton);
+  ASSERT_EQ(dialogs.messages, QStringList{"SISTA FRÅGAN"});
+  EXPECT_FALSE(hållenUnderMeddelandet);
+  EXPECT_EQ(värdeUnderMeddelandet, 4);
+  EXPECT_EQ(p->aktuellfråga, 4);
+  visarAktuell();
+
+  // No release reaches the bar. The next moves start from the question shown.
+  klicka(form().CmdBakåt);
+  EXPECT_EQ(s->value(), 3);
+  klickaIRullningslisten(rullningsdel(QStyle::SC_ScrollBarSubLine).center());
+  EXPECT_EQ(p->aktuellfråga, 2);
+  visarAktuell();
+  EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(Navigation, OnlyTheButtonsClearTheVerdictTheNoticeAndTheClickFlag) {
@@ -293,14 +327,18 @@ TEST_F(Navigation, DragAcrossTheWholeBarKeepsQuestionAndNumberTogether) {
   börja();
   klicka(form().CmdNästa);
   QScrollBar* s = form().VScroll1;
-  s->setSliderDown(true);
-  for (int läge = 0; läge <= 200; ++läge) {
+  // A message ends a drag; the pupil takes hold of the box again and goes on.
+  auto dra = [&](int läge) {
+    if (!s->isSliderDown()) s->setSliderDown(true);
     s->setSliderPosition(läge);
+  };
+  for (int läge = 0; läge <= 200; ++läge) {
+    dra(läge);
     ASSERT_EQ(p->aktuellfråga, läge);
     visarAktuell();
   }
   for (int läge = 200; läge >= 0; läge -= 7) {
-    s->setSliderPosition(läge);
+    dra(läge);
     visarAktuell();
   }
   s->setSliderDown(false);
