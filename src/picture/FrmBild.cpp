@@ -4,11 +4,63 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "app/Looks.h"
 #include "app/Twips.h"
 
-FrmBild::FrmBild() {
+TwipsPlace::TwipsPlace(QWidget* control, double left, double top, double width, double height)
+    : control_(control), left_(left), top_(top), width_(width), height_(height) {
+  apply();
+}
+
+namespace {
+bool acceptable(double twips) {
+  return std::isfinite(twips) && std::fabs(twips) <= TwipsPlace::kLimit;
+}
+int pixels(double twips) {
+  return qRound(twips / kTwipsPerPixel);
+}
+}  // namespace
+
+bool TwipsPlace::setLeft(double twips) {
+  if (!acceptable(twips)) return false;
+  left_ = twips;
+  apply();
+  return true;
+}
+
+bool TwipsPlace::setTop(double twips) {
+  if (!acceptable(twips)) return false;
+  top_ = twips;
+  apply();
+  return true;
+}
+
+bool TwipsPlace::setWidth(double twips) {
+  if (!acceptable(twips) || twips < 0) return false;
+  width_ = twips;
+  apply();
+  return true;
+}
+
+bool TwipsPlace::setHeight(double twips) {
+  if (!acceptable(twips) || twips < 0) return false;
+  height_ = twips;
+  apply();
+  return true;
+}
+
+void TwipsPlace::apply() {
+  control_->setGeometry(pixels(left_), pixels(top_), pixels(width_), pixels(height_));
+}
+
+FrmBild::FrmBild()
+    : Image1(new PictureBox(this, false)),
+      ShapeRätt(new Shape(this)),
+      LblTryckyta(new QLabel(QStringLiteral("TRYCKYTA"), this)),
+      ShapeRättPlace(ShapeRätt, 840, 3000, 855, 615),
+      LblTryckytaPlace(LblTryckyta, 0, 0, 1455, 615) {
   setWindowTitle(QStringLiteral("BILD"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
@@ -16,15 +68,12 @@ FrmBild::FrmBild() {
   // Designed maximised; the presenter makes it normal before it places a picture.
   setWindowState(Qt::WindowMaximized);
 
-  Image1 = new PictureBox(this, false);
   place(Image1, 0, 0, 7335, 4095);
 
   Command1 = new QPushButton(QStringLiteral("STÄNG"), this);
   place(Command1, 0, 0, 255, 1095);
   Command1->setToolTip(QStringLiteral("STÄNG BILD"));
 
-  ShapeRätt = new Shape(this);
-  place(ShapeRätt, 840, 3000, 855, 615);
   ShapeRätt->setBorderColor(QColor(0, 0xFF, 0));
   ShapeRätt->setBorderWidth(2);
   ShapeRätt->hide();
@@ -55,8 +104,6 @@ FrmBild::FrmBild() {
   LblY->hide();
 
   // Never shown: only its place feeds the pointer read-out.
-  LblTryckyta = new QLabel(QStringLiteral("TRYCKYTA"), this);
-  place(LblTryckyta, 0, 0, 1455, 615);
   LblTryckyta->setFrameShape(QFrame::Box);
   LblTryckyta->setEnabled(false);
   LblTryckyta->hide();
