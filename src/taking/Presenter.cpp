@@ -1,7 +1,9 @@
 #include "taking/Presenter.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -26,14 +28,17 @@ qint16 frågaIRullningslisten(Program& p) {
   return qint16(qBound(0, scrollVärde(p), QuestionTable::kQuestions - 1));
 }
 
-// A message box that comes up while the pupil drags the scroll box takes the mouse, and the bar
-// never hears the button go up: it would stay held, its value behind the question shown. So the
-// drag ends here, quietly, with the bar's value at the dragged question.
+// A message box that comes up while the pupil drags the scroll box or holds an arrow takes the
+// mouse, and the bar never hears the button go up: a drag would stay held, its value behind the
+// question shown, and a held arrow would go on stepping under the box. So the bar is let go here,
+// quietly: a dragged box leaves the value at the dragged question.
 void släppRullningslisten(Program& p) {
   QScrollBar* s = p.form().VScroll1;
-  if (!s->isSliderDown()) return;
   const QSignalBlocker tyst(s);
-  s->setSliderDown(false);
+  QMouseEvent släpp(QEvent::MouseButtonRelease, QPointF(), s->mapToGlobal(QPointF()),
+                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(s, &släpp);
+  if (s->isSliderDown()) s->setSliderDown(false);  // a drag begun without the mouse
 }
 
 bool frånRullningslisten(const Program& p) {
@@ -57,7 +62,7 @@ void steg(Program& p, void (*step)(Program&)) {
   }
 }
 
-// Steps 10 to 17: the question's texts, the pupil's marks, its kind, answer rows and picture.
+// The display phase: the question's texts, the pupil's marks, its kind, answer rows and picture.
 void visaFråga(Program& p) {
   Form1& f = p.form();
   f.Label5->setText(QString::number(p.aktuellfråga + 1));

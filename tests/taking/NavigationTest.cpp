@@ -1,4 +1,7 @@
 // Moving between questions: the buttons, the scroll bar and the presenter's navigation rules.
+#include <QEventLoop>
+#include <QTimer>
+
 #include "picture/FrmBild.h"
 #include "taking/TakingFixture.h"
 
@@ -216,6 +219,25 @@ TEST_F(Navigation, AMessageDuringADragDoesNotLeaveTheBarHeld) {
   EXPECT_EQ(p->aktuellfråga, 2);
   visarAktuell();
   EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST_F(Navigation, AMessageWhileAnArrowIsHeldStopsTheArrowRepeating) {
+  läggTest(5);
+  form().VScroll1->setMaximum(200);  // a first field larger than the test
+  börja();
+  klicka(form().CmdNästa);
+  form().VScroll1->setValue(3);
+  // The box waits for the pupil while the held arrow's repeat timer would run.
+  dialogs.onMessage = [&](const QString&) {
+    QEventLoop väntan;
+    QTimer::singleShot(1500, &väntan, &QEventLoop::quit);
+    väntan.exec();
+  };
+  mus(QEvent::MouseButtonPress, rullningsdel(QStyle::SC_ScrollBarAddLine).center(), Qt::LeftButton);
+  EXPECT_EQ(dialogs.messages, QStringList{"SISTA FRÅGAN"});
+  EXPECT_EQ(p->aktuellfråga, 4);
+  EXPECT_EQ(form().VScroll1->value(), 4);
+  visarAktuell();
 }
 
 TEST_F(Navigation, OnlyTheButtonsClearTheVerdictTheNoticeAndTheClickFlag) {
