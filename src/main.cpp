@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
   // The message and input boxes say "Avbryt", not "Cancel".
   QTranslator qtSwedish;
-  if (qtSwedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"),
+  if (qtSwedish.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qt"),
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtSwedish);
 

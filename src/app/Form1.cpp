@@ -41,8 +41,9 @@ Form1::Form1() {
   client = new QWidget(this);
   setCentralWidget(client);
   paintBackground(client, QColor(0x00, 0x00, 0x40));
-  // Designed at 14925 × 8280 twips; the start-up narrows it.
-  resize(tw(14925), tw(8280));
+  // The client area is 14925 × 8280 twips as designed, so that the lowest buttons fit below the
+  // menu bar; the start-up narrows it.
+  resize(tw(14925), tw(8280) + menuBar()->sizeHint().height());
 
   // Shapes and labels lie beneath the boxes and buttons, so they are made first.
   for (int r = 2; r <= 6; ++r) {
