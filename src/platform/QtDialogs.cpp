@@ -37,6 +37,9 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
   box.setWindowTitle(title);
   box.setLabelText(prompt);
   box.setTextValue(defaultText);
+  // Set here rather than left to Qt's translation catalogues, which Debian ships incomplete.
+  box.setOkButtonText(QStringLiteral("OK"));
+  box.setCancelButtonText(QStringLiteral("Avbryt"));
   box.setWindowModality(Qt::ApplicationModal);
   if (box.exec() != QDialog::Accepted) return QString();
   return box.textValue();
