@@ -57,7 +57,7 @@ bool WmfPlayer::playBlitRecord(const WmfRecord& record) {
 // bitmap's source rows from its bottom.
 void WmfPlayer::drawDib(QByteArrayView dib, int colorUsage, QRectF dest, QRect source,
                         bool sourceFromBottom, uint32_t rop) {
-  if (!spend(dib.size())) return;
+  if (!spend(kDrawCallWork + dib.size())) return;
   const WmfDib decoded = decodeDib(dib, colorUsage, dc_.palette.colors);
   QImage image = decoded.image;
   if (image.isNull() || !spend(qint64(image.width()) * image.height())) return;

@@ -1,5 +1,7 @@
 #include "picture/WmfPlayer.h"
 
+#include <QLineF>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -17,8 +19,9 @@ void WmfPlayer::play(const std::vector<WmfRecord>& records) {
   // Windows draws metafiles without smoothing; so do we, which also keeps colours exact.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  clock_.start();
   for (const WmfRecord& record : records) {
-    if (!spend(1)) break;
+    if (!spend(1) || clock_.elapsed() > kTimeLimitMs) break;
     dispatch(record);
   }
   painter_.end();
@@ -38,6 +41,41 @@ bool WmfPlayer::spend(qint64 work) {
 qint64 WmfPlayer::areaWork(const QRectF& pixels) const {
   const QRectF seen = pixels.normalized().intersected(QRectF(canvas_.rect()));
   return qint64(seen.width() + 1) * qint64(seen.height() + 1);
+}
+
+qint64 WmfPlayer::pathWork(const QPainterPath& path, double penWidth, bool fill) const {
+  const double pad = penWidth / 2 + 1;
+  const double top = -pad, bottom = canvas_.height() + pad;
+  const double longest = canvas_.width() + canvas_.height() + 2 * pad;
+  // A fill, or a wide pen's outline, is rasterised: count the pixel rows its edges cross on
+  // the picture (twice for an outline, which has two sides). A thin line costs its length.
+  const bool rasterised = fill || penWidth > 1;
+  double work = 0;
+  auto edge = [&](QPointF a, QPointF b) {
+    if (!rasterised) {
+      work += std::min(QLineF(a, b).length(), longest);
+      return;
+    }
+    const double rows =
+        std::min(std::max(a.y(), b.y()), bottom) - std::max(std::min(a.y(), b.y()), top);
+    const double crossed = std::max(rows, 0.0) + (fill ? 0 : std::min(penWidth, longest));
+    work += kCrossingWork * (fill ? crossed : 2 * crossed);
+  };
+  QPointF start, last;
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    const QPointF p(e.x, e.y);
+    if (e.isMoveTo()) {
+      if (fill && i > 0) edge(last, start);
+      start = p;
+    } else {
+      edge(last, p);
+    }
+    last = p;
+  }
+  if (fill) edge(last, start);
+  const QRectF box = path.controlPointRect().adjusted(-pad, -pad, pad, pad);
+  return kDrawCallWork + areaWork(box) + qint64(std::min(work, 1e15));
 }
 
 void WmfPlayer::updateTransform() {

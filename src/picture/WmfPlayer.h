@@ -6,6 +6,7 @@
 // Hostile files are bounded: every record is read through WmfParams, the object table,
 // the SAVEDC stack and the points of a shape are capped, and each drawing spends from a
 // budget of pixel work; once the budget is spent the rest of the file is not drawn.
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
@@ -28,8 +29,17 @@ class WmfPlayer {
   WmfPlayer(QImage& canvas, const WmfFrame& frame);
   void play(const std::vector<WmfRecord>& records);
 
-  // Pixel work that one picture may spend (about a few seconds of drawing at worst).
+  // Work that one picture may spend, in units of about a nanosecond of drawing: a pixel
+  // filled is one unit, an edge crossing a pixel row when a shape is filled costs
+  // kCrossingWork (many long edges that cross each other are what make filling slow), and
+  // every drawing call costs a fixed amount. Past the budget the rest is not drawn; the
+  // clock stops the drawing too, after kTimeLimitMs, whatever the estimate said.
   static constexpr qint64 kWorkBudget = 1'000'000'000;
+  static constexpr qint64 kCrossingWork = 200;
+  static constexpr qint64 kDrawCallWork = 5'000;
+  static constexpr qint64 kTextWork = 10'000;
+  static constexpr qint64 kCharacterWork = 2'500;
+  static constexpr qint64 kTimeLimitMs = 10'000;
   static constexpr int kMaxSavedStates = 1024;
   static constexpr int kMaxObjects = 65535;  // object indices are 16-bit
   // Mapped coordinates are held within this many pixels of the picture.
@@ -40,6 +50,7 @@ class WmfPlayer {
   bool spend(qint64 work);
   void usePenAndBrush(bool fill);
   qint64 areaWork(const QRectF& pixels) const;
+  qint64 pathWork(const QPainterPath& path, double penWidth, bool fill) const;
 
   // Mapping, modes, colours, SAVEDC/RESTOREDC, clipping (WmfStateRecords.cpp).
   bool playStateRecord(const WmfRecord& record);
@@ -90,4 +101,5 @@ class WmfPlayer {
   std::set<int> freeSlots_;
   QTransform toPixel_;
   qint64 budget_ = kWorkBudget;
+  QElapsedTimer clock_;
 };

@@ -51,7 +51,7 @@ bool WmfPlayer::playShapeRecord(const WmfRecord& record) {
       drawArcShape(record);
       return true;
     case wmf::SETPIXEL:
-      if (spend(1)) painter_.fillRect(QRectF(point(p, 2, 3), QSizeF(1, 1)), p.color(0));
+      if (spend(kDrawCallWork)) painter_.fillRect(QRectF(point(p, 2, 3), QSizeF(1, 1)), p.color(0));
       return true;
     case wmf::PATBLT:
       patBlt(p.u32(0), p.s16(5), p.s16(4), p.s16(3), p.s16(2));
@@ -71,10 +71,11 @@ void WmfPlayer::usePenAndBrush(bool fill) {
 void WmfPlayer::drawPath(const QPainterPath& path, bool fill) {
   usePenAndBrush(fill);
   QPen pen = painter_.pen();
-  const QRectF box = path.controlPointRect();
-  const double grow = pen.widthF() / 2 + 1;
-  if (!spend(areaWork(box.adjusted(-grow, -grow, grow, grow)) + path.elementCount())) return;
+  const bool filled = fill && painter_.brush().style() != Qt::NoBrush;
+  const double penWidth = pen.style() == Qt::NoPen ? 0 : pen.widthF();
+  if (!spend(pathWork(path, penWidth, filled))) return;
   // Dashes along a line far longer than the picture cost time and show nothing more.
+  const QRectF box = path.controlPointRect();
   if (pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen &&
       std::max(box.width(), box.height()) > 8.0 * std::max(canvas_.width(), canvas_.height())) {
     pen.setStyle(Qt::SolidLine);
@@ -165,7 +166,7 @@ void WmfPlayer::drawArcShape(const WmfRecord& record) {
 // A rectangle painted with the brush, black or white; other raster operations are skipped.
 void WmfPlayer::patBlt(uint32_t rop, int x, int y, int width, int height) {
   const QRectF box = mapRect(x, y, x + width, y + height);
-  if (!spend(areaWork(box))) return;
+  if (!spend(kDrawCallWork + areaWork(box))) return;
   if (rop == wmf::PATCOPY)
     painter_.fillRect(box, qbrush());
   else if (rop == wmf::BLACKNESS)

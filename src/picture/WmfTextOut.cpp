@@ -134,7 +134,11 @@ void WmfPlayer::drawText(QPointF at, QByteArrayView bytes, const std::vector<int
   }
   const QRectF cell(left, baseline - metrics.ascent(), width, metrics.height());
   const QPointF origin = map(at.x(), at.y());
-  if (!spend(areaWork(cell.translated(origin)) + areaWork(box) + text.size())) return;
+  // Choosing a font and laying out text cost far more than their pixels.
+  const qint64 work =
+      kTextWork + kCharacterWork * text.size() + areaWork(box) +
+      areaWork(QTransform().rotate(-dc_.font.escapement / 10.0).mapRect(cell).translated(origin));
+  if (!spend(work)) return;
 
   painter_.save();
   if (options & wmf::ETO_OPAQUE) painter_.fillRect(box, dc_.bkColor);
