@@ -2,6 +2,8 @@
 
 #include <curl/curl.h>
 
+#include <QUrl>
+
 #include <mutex>
 
 namespace {
@@ -27,6 +29,14 @@ void initCurlOnce() {
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+// libcurl takes an address only in its encoded form: a blank or a letter outside ASCII (a server
+// folder "Mina tester", a bundled sample folder below "/home/anna/Skrivbord") is percent-encoded
+// here, while what is already encoded stays as it is.
+QByteArray encodedAddress(const QString& url) {
+  const QUrl parsed(url, QUrl::TolerantMode);
+  return parsed.isValid() && !parsed.scheme().isEmpty() ? parsed.toEncoded() : url.toUtf8();
+}
+
 struct Busy {
   const std::function<void(bool)>& hook;
   explicit Busy(const std::function<void(bool)>& h) : hook(h) {
@@ -50,7 +60,7 @@ QByteArray CurlHttp::openUrl(const QString& url) {
   if (!curl) throw HttpError("libcurl could not start a transfer");
   Sink sink{QByteArray(), limits_.maxBytes};
   char error[CURL_ERROR_SIZE] = {};
-  const QByteArray address = url.toUtf8();
+  const QByteArray address = encodedAddress(url);
   curl_easy_setopt(curl, CURLOPT_URL, address.constData());
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https,file");
   curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
