@@ -55,9 +55,12 @@ void styleText(QPlainTextEdit* t, const QColor& background, const QColor& text, 
 }
 
 void styleButton(QPushButton* b, const QColor& background, const QFont& f) {
-  QPalette pal = b->palette();
-  pal.setColor(QPalette::Button, background);
-  b->setPalette(pal);
+  // A coloured button is drawn flat in its own colour with a raised edge, not in the style's
+  // gradient, so that it shows exactly the colour it was designed with.
+  b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                  " border: 2px outset #A0A0A0; }"
+                                  "QPushButton:pressed { border-style: inset; }")
+                       .arg(background.name()));
   b->setFont(f);
 }
 
