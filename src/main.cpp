@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
@@ -15,16 +16,20 @@
 #include "platform/QtDialogs.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("lumivo"));
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
+  // The options are read before the window system is reached, so that --help works anywhere.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   Config config;
   QString message;
-  if (!readConfig(QApplication::arguments(), config, message)) {
+  if (!readConfig(args, config, message)) {
     std::fputs(message.toLocal8Bit().constData(), stdout);
     return message.startsWith(QStringLiteral("Användning")) ? 0 : 2;
   }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("lumivo"));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QDir::setCurrent(config.workDir);
 
   // The message and input boxes say "Avbryt", not "Cancel".
   QTranslator qtSwedish;
@@ -45,7 +50,8 @@ int main(int argc, char** argv) {
   Program program(Services{http, dialogs, clock, config.workDir, config.serverAddress});
   wire(program);
   dialogs.setParent(&program.form());
-  Form_Load(program);
+  // Form_Load runs before the event loop; a failure in it is told like a handler's.
+  runHandler(program, "Form_Load", [&program] { Form_Load(program); });
   if (program.ended()) return 0;
   program.form().show();
   return QApplication::exec();
