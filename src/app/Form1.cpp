@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -176,6 +177,9 @@ Form1::Form1() {
 
   Frame2 = new QGroupBox(QStringLiteral("Bildval"), client);
   place(Frame2, 12360, 0, 9975, 8295);
+  // An open chooser covers the controls beneath it, in the system's own colours rather than the
+  // window's dark blue.
+  paintBackground(Frame2, QGuiApplication::palette().color(QPalette::Window));
   bildval = new Chooser(Frame2);
 
   // The start picture lies over everything once it is moved to the window's corner.
