@@ -10,10 +10,18 @@ class CurlHttp : public Http {
  public:
   struct Limits {
     long connectTimeoutMs = 10'000;
-    long lowSpeedBytesPerSecond = 1;  // slower than this ...
-    long lowSpeedSeconds = 20;        // ... for this long is a stalled transfer
+    // Slower than this for lowSpeedSeconds is a stalled transfer. A server that drips a byte a
+    // second would otherwise hold the window until the total timeout; no link a test can be
+    // taken over is this slow for that long.
+    long lowSpeedBytesPerSecond = 100;
+    long lowSpeedSeconds = 20;
     long totalTimeoutMs = 300'000;
     long maxRedirects = 5;
+    // The largest answer taken. A whole test is at most 2011 fields (some hundred kilobytes
+    // even with long texts); a picture within the picture reader's limits fits as a compressed
+    // file, or as a BMP of up to about 4000 x 5000 pixels. A body is held in memory whole
+    // (its buffer may reach twice the limit while it grows), and a test is read back as text
+    // (two bytes a character), so a hostile server costs some hundreds of megabytes at most.
     qint64 maxBytes = 64LL * 1024 * 1024;
   };
   CurlHttp();

@@ -9,6 +9,8 @@
 #include "app/Program.h"
 #include "model/Markers.h"
 #include "model/NumberText.h"
+#include "platform/Dialogs.h"
+#include "platform/SafeFile.h"
 #include "source/WebSource.h"
 #include "taking/AnswerMarks.h"
 #include "taking/Navigation.h"
@@ -63,8 +65,13 @@ void Command2_Click(Program& p) {
   Form1& f = p.form();
   VisaStartbild(p, 1000);
   p.Var = 0;
+  // A download file that cannot be written is no failed transfer: the pupil is told, once the
+  // load has shown its question.
+  QString diskfel;
   try {
     LaddaTestFilWebb(p);
+  } catch (const FileError& e) {
+    diskfel = e.text();
   } catch (const std::exception&) {
     // A failed fetch (nothing picked, a transfer that fails, a first field that is not a number)
     // ends the fetch; the cells filled before stay and the load goes on without a message.
@@ -84,6 +91,11 @@ void Command2_Click(Program& p) {
 
   f.Label4->setText(provRubrik(p));
   NollaSvar(p);
-  RaderaTestFilWebb(p);
+  try {
+    RaderaTestFilWebb(p);
+  } catch (const FileError& e) {
+    if (diskfel.isEmpty()) diskfel = e.text();
+  }
   CmdBakåt_Click(p);
+  if (!diskfel.isEmpty()) p.dialogs().msgBox(diskfel);
 }
