@@ -316,3 +316,26 @@ TEST_P(DiskFault, NothingHalfWrittenTheUserToldAndTheSameActionWorksOnceMended) 
 INSTANTIATE_TEST_SUITE_P(Faults, DiskFault, ::testing::ValuesIn(allCases()), caseName);
 
 }  // namespace
+
+namespace {
+
+// The start-up in a working folder that cannot take a file: the window comes up, says why,
+// and shows question 1 (the first load's download file and the list both fail).
+class StartUpWithoutAWritableFolder : public ReliabilityFixture {};
+
+TEST_F(StartUpWithoutAWritableFolder, BringsUpTheWindowAndSaysWhy) {
+  serveTests(server);
+  const QString gone = dir.path() + QStringLiteral("/finns-inte");
+  restart(server.address(), gone);
+  startUp();
+  EXPECT_EQ(unexpectedFailures(), QStringList());
+  EXPECT_FALSE(p->ended());
+  EXPECT_EQ(shown::mismatch(*p), QString());
+  EXPECT_EQ(form().Label5->text(), QStringLiteral("1"));
+  ASSERT_EQ(dialogs.messages.size(), 2) << dialogs.messages.join(" | ").toStdString();
+  EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("\"temp.txt\" kunde inte sparas")));
+  EXPECT_TRUE(dialogs.messages[1].contains(QStringLiteral("Testlistan kunde inte hämtas")));
+  EXPECT_FALSE(QFileInfo::exists(gone));
+}
+
+}  // namespace
