@@ -81,7 +81,10 @@ void checkTree(const QString& root) {
 }  // namespace
 
 void checkWebLoad(const uint8_t* data, size_t size) {
-  static QTemporaryDir root;
+  // In memory where there is a tmpfs: the files are written whole and synced at every input.
+  static QTemporaryDir root(QDir(QStringLiteral("/dev/shm")).exists()
+                                ? QStringLiteral("/dev/shm/lumivo-fuzz-XXXXXX")
+                                : QDir::tempPath() + QStringLiteral("/lumivo-fuzz-XXXXXX"));
   static CurlHttp http([] {
     CurlHttp::Limits l;
     l.connectTimeoutMs = 2000;
