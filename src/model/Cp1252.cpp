@@ -1,6 +1,8 @@
 #include "model/Cp1252.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -31,25 +33,43 @@ bool isLowSurrogate(char16_t c) {
 }  // namespace
 
 QString fromCp1252(QByteArrayView bytes) {
-  QString text(bytes.size(), Qt::Uninitialized);
-  char16_t* out = reinterpret_cast<char16_t*>(text.data());
+  // Latin-1 gives every byte but 0x80..0x9F (Qt widens it with vector instructions); those few
+  // are then put right. Eight bytes are looked at a time: a byte 100xxxxx has its top three bits
+  // 100, and a word holds one when (w & E0..E0) ^ 80..80 has a zero byte.
+  QString text = QString::fromLatin1(bytes);
   const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const unsigned char b = in[i];
-    out[i] = (b & 0xE0) == 0x80 ? kHighControls[b - 0x80] : char16_t(b);
+  const qsizetype n = bytes.size();
+  char16_t* out = nullptr;
+  auto fix = [&](qsizetype i) {
+    if ((in[i] & 0xE0) != 0x80) return;
+    if (!out) out = reinterpret_cast<char16_t*>(text.data());
+    out[i] = kHighControls[in[i] - 0x80];
+  };
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  qsizetype i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, in + i, 8);
+    const std::uint64_t t = (w & (0xE0 * kOnes)) ^ (0x80 * kOnes);
+    if (((t - kOnes) & ~t & (0x80 * kOnes)) == 0) continue;
+    for (qsizetype k = i; k < i + 8; ++k) fix(k);
   }
+  for (; i < n; ++i) fix(i);
   return text;
 }
 
 QByteArray toCp1252(QStringView text, bool* lossless) {
-  QByteArray bytes(text.size(), Qt::Uninitialized);
-  char* out = bytes.data();
-  qsizetype n = 0;
+  QByteArray bytes(text.size(), Qt::Uninitialized);  // one byte a character at most
+  bytes.truncate(writeCp1252(bytes.data(), text, lossless) - bytes.data());
+  return bytes;
+}
+
+char* writeCp1252(char* out, QStringView text, bool* lossless) {
   const char16_t* in = text.utf16();
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t c = in[i];
     if (c < 0x80) {
-      out[n++] = char(c);
+      *out++ = char(c);
       continue;
     }
     int b = byteOf(c);
@@ -59,8 +79,7 @@ QByteArray toCp1252(QStringView text, bool* lossless) {
       // A pair of surrogates is one character: one '?' for both halves.
       if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(in[i + 1])) ++i;
     }
-    out[n++] = char(b);
+    *out++ = char(b);
   }
-  bytes.truncate(n);
-  return bytes;
+  return out;
 }

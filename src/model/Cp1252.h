@@ -12,3 +12,6 @@ QString fromCp1252(QByteArrayView bytes);
 // A character that Windows-1252 cannot hold becomes '?' and sets *lossless to false
 // (it is left alone otherwise). A character outside the basic plane gives one '?'.
 QByteArray toCp1252(QStringView text, bool* lossless = nullptr);
+// The same bytes, written from `out` on (room for text.size() bytes is enough); returns the end.
+// A file made of many texts is written into one buffer so, with no buffer for each text.
+char* writeCp1252(char* out, QStringView text, bool* lossless = nullptr);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -88,8 +89,24 @@ double valueOf(const QByteArray& ascii) {
 
 }  // namespace
 
+namespace {
+// The sign place (a blank or the minus sign), the digits and, when asked, one trailing blank, made
+// as one string: the result files write some 1,200 of them at every "AVSLUTA".
+QString signedDigits(qint64 n, bool trailingBlank) {
+  char text[24];  // sign, up to 19 digits, blank
+  char* end = std::to_chars(text + 1, text + sizeof text - 1, n).ptr;
+  const char* begin = text;
+  if (n < 0)
+    ++begin;  // to_chars wrote the minus sign itself
+  else
+    text[0] = ' ';
+  if (trailingBlank) *end++ = ' ';
+  return QString::fromLatin1(begin, end - begin);
+}
+}  // namespace
+
 QString numberText(qint64 n) {
-  return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
+  return signedDigits(n, false);
 }
 
 QString plainNumber(double x) {
@@ -106,7 +123,7 @@ QString numberText(double x) {
 }
 
 QString printedNumber(qint64 n) {
-  return numberText(n) + QLatin1Char(' ');
+  return signedDigits(n, true);
 }
 
 QString plainText(qint64 n) {

@@ -25,9 +25,20 @@ bool needsQuotes(const QString& cell) {
 
 TestFileImage writeTestFile(const QuestionTable& table) {
   TestFileImage image;
-  QByteArray& out = image.bytes;
-  out.reserve(8 * 1024);
-  out.append(kTestFileHeader).append("\r\n");
+  // A byte a character, two for a line end, two for quotes: room for the whole file, into which
+  // each cell is encoded where it belongs.
+  qsizetype room = qstrlen(kTestFileHeader) + 2;
+  for (int q = 0; q < QuestionTable::kQuestions; ++q)
+    for (int c = 0; c < kWrittenCells; ++c) room += table.cell(c, q).size() + 4;
+  QByteArray& bytes = image.bytes;
+  bytes.resize(room);
+  char* out = bytes.data();
+  auto line = [&out](const char* text) {
+    for (; *text; ++text) *out++ = *text;
+    *out++ = '\r';
+    *out++ = '\n';
+  };
+  line(kTestFileHeader);
   for (int q = 0; q < QuestionTable::kQuestions; ++q) {
     for (int c = 0; c < kWrittenCells; ++c) {
       const QString& text = table.cell(c, q);
@@ -38,14 +49,17 @@ TestFileImage writeTestFile(const QuestionTable& table) {
           kept = false;
           inside.replace(u'"', u'\'');
         }
-        out.append('"').append(toCp1252(inside, &kept)).append('"');
+        *out++ = '"';
+        out = writeCp1252(out, inside, &kept);
+        *out++ = '"';
       } else {
-        out.append(toCp1252(text, &kept));
+        out = writeCp1252(out, text, &kept);
       }
-      out.append("\r\n");
+      line("");
       if (!kept) image.unkept.push_back({q, c});
     }
   }
+  bytes.truncate(out - bytes.data());
   return image;
 }
 
