@@ -39,8 +39,13 @@ QString svarsfilnamn(const Program& p) {
 }
 
 QByteArray svarsfil(const Program& p) {
+  // Some 10,000 characters: one buffer, each line appended where it ends up.
   QString text;
-  auto rad = [&text](const QString& s) { text += s + kCrLf; };
+  text.reserve(16 * 1024);
+  auto rad = [&text](const QString& s) {
+    text += s;
+    text += kCrLf;
+  };
 
   rad(QStringLiteral("Prov ") + p.INFIL);
   rad(p.clock().dateText() + QLatin1Char(' ') + p.clock().timeText());
@@ -48,7 +53,8 @@ QByteArray svarsfil(const Program& p) {
   rad(QStringLiteral("Antal Rätt= ") + numberText(p.AntRätt));
   // All 201 slots, whatever the length of the test.
   for (int q = 0; q < QuestionTable::kQuestions; ++q) {
-    rad(QStringLiteral("Fråga nr ") + printedNumber(q + 1));
+    text += QStringLiteral("Fråga nr ");
+    rad(printedNumber(q + 1));
     for (int r = 2; r <= 6; ++r) rad(printedNumber(p.marks.at(q, r)));
     // Its line breaks are CR LF already, as the answer box keeps them.
     rad(p.typed.at(q, 1));

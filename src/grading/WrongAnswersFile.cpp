@@ -28,10 +28,15 @@ QString felfilnamn(const Program& p) {
 QByteArray felfil(const Program& p) {
   QString text = felfilnamn(p) + QLatin1Char(' ') + p.clock().timeText() + QLatin1Char(' ') +
                  p.clock().dateText() + kCrLf;
-  for (int q = 0; q < QuestionTable::kQuestions; ++q)
-    if (felbesvarad(p, q))
-      text += QStringLiteral("Fråga") + numberText(q + 1) + QLatin1Char(' ') + p.table.cell(1, q) +
-              kCrLf;
+  for (int q = 0; q < QuestionTable::kQuestions; ++q) {
+    if (!felbesvarad(p, q)) continue;
+    // Appended piece by piece: no line is built on its own first.
+    text += QStringLiteral("Fråga");
+    text += numberText(q + 1);
+    text += QLatin1Char(' ');
+    text += p.table.cell(1, q);
+    text += kCrLf;
+  }
   return toCp1252(text);
 }
 
