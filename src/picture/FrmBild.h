@@ -53,6 +53,11 @@ class FrmBild : public QWidget {
   TwipsPlace ShapeRättPlace;
   TwipsPlace LblTryckytaPlace;
 
+  // The file Image1's picture was read from, with its size and time of change then (empty when
+  // Image1 holds none): the presenter's nested run and its outer run show the same question, and
+  // the second need not decode the same picture again.
+  QString Image1File;
+
   // Called when the close box destroys the window.
   std::function<void()> onClosed;
 

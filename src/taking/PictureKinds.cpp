@@ -2,9 +2,12 @@
 // picture window's place, picture, size, target frame and teacher aids.
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <exception>
+
+#include <sys/stat.h>
 
 #include "app/Form1.h"
 #include "app/Program.h"
@@ -29,6 +32,28 @@ const QString& cell(Program& p, int c) {
 // Cell 8 names the picture file; a relative name lies in the working folder.
 QString picturePath(Program& p, const QString& cell8) {
   return QDir::isAbsolutePath(cell8) ? cell8 : p.inWorkDir(cell8);
+}
+
+// A file as it is now ("" when there is no such file): its path, and the identity and times of
+// change of what lies there. A file replaced through a rename (as downloads are) is another
+// inode; one rewritten in place has a later time of change.
+QString fileStamp(const QString& path) {
+  struct stat s {};
+  if (::stat(QFile::encodeName(path).constData(), &s) != 0 || !S_ISREG(s.st_mode)) return QString();
+  return path + QStringLiteral("\n%1 %2 %3.%4 %5.%6")
+                    .arg(qulonglong(s.st_ino))
+                    .arg(qlonglong(s.st_size))
+                    .arg(qlonglong(s.st_mtim.tv_sec))
+                    .arg(qlonglong(s.st_mtim.tv_nsec))
+                    .arg(qlonglong(s.st_ctim.tv_sec))
+                    .arg(qlonglong(s.st_ctim.tv_nsec));
+}
+
+// Image1 shows the picture of a file, and remembers which file it came from.
+void showPictureFile(FrmBild& b, const QString& path) {
+  const QString stamp = fileStamp(path);  // taken first: a file changed meanwhile reads anew
+  b.Image1->setPicture(loadPicture(path));
+  if (b.Image1->hasPicture()) b.Image1File = stamp;
 }
 }  // namespace
 
@@ -84,14 +109,22 @@ void P7(Program& p) {
 void P8(Program& p) {
   FrmBild& b = p.frmBild();
   const QString cell8 = cell(p, 8);
+  const QString path = picturePath(p, cell8);
+  if (p.BILDTYP == kBild && b.Image1->hasPicture()) {
+    // Already showing this very file, unchanged since (the nested run has just shown the
+    // question): clearing and reading it again would end in the same picture.
+    const QString stamp = fileStamp(path);
+    if (!stamp.isEmpty() && stamp == b.Image1File) return;
+  }
   b.Image1->clearPicture();
+  b.Image1File.clear();
   if (p.BILDTYP != kBild) {
     // A question without a picture fetches nothing: a fetch here could only write the last
     // picture fetched into a file named after this question's cell 8 ("bild"), where a later
     // picture-click question would take it for its own picture.
     return;
   }
-  b.Image1->setPicture(loadPicture(picturePath(p, cell8)));
+  showPictureFile(b, path);
   if (b.Image1->hasPicture()) return;
 
   // Missing here: fetched from the test's folder on the server, saved under its own name.
@@ -102,7 +135,7 @@ void P8(Program& p) {
   } catch (const std::exception&) {
     // A picture the server cannot give stays missing; the window shows none.
   }
-  b.Image1->setPicture(loadPicture(picturePath(p, cell8)));
+  showPictureFile(b, path);
 }
 
 void P9(Program& p) {
