@@ -1,10 +1,15 @@
 #include "platform/SafeFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
-QString swedishReason(const QSaveFile& f) {
+QString swedishReason(const QFileDevice& f) {
   QString why;
   switch (f.error()) {
     case QFileDevice::PermissionsError:
@@ -43,4 +48,25 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     throw FileError(path, why);
   }
   if (!f.commit()) throw FileError(path, swedishReason(f));
+}
+
+void writeScratchFile(const QString& path, const QByteArray& bytes) {
+  if (QFileInfo(path).isDir())
+    throw FileError(path, QStringLiteral("det finns en mapp med samma namn"));
+  // Beside the file, so that the rename stays on one file system and replaces it in one step:
+  // the file is complete or as it was, as with writeFileAtomically, only sooner.
+  QTemporaryFile f(path + QStringLiteral(".XXXXXX"));
+  if (!f.open()) throw FileError(path, swedishReason(f));
+  if (f.write(bytes) != bytes.size() || !f.flush()) throw FileError(path, swedishReason(f));
+  f.close();
+  if (std::rename(QFile::encodeName(f.fileName()).constData(),
+                  QFile::encodeName(path).constData()) != 0) {
+    const int why = errno;
+    throw FileError(path,
+                    (why == EACCES || why == EPERM ? QStringLiteral("behörighet saknas")
+                                                   : QStringLiteral("filen kunde inte ersättas")) +
+                        QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(why)) +
+                        QLatin1Char(')'));
+  }
+  f.setAutoRemove(false);
 }

@@ -39,7 +39,7 @@ QString addressPiece(const QString& name) {
 // Downloads an address into "temp.txt" (replacing it whole) and reads the file back as text.
 QString fetchThroughTempFile(Program& p, const QString& url) {
   const QString path = p.inWorkDir(kTempFile);
-  writeFileAtomically(path, p.http().openUrl(url));
+  writeScratchFile(path, p.http().openUrl(url));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     fail(QStringLiteral("Filen \"%1\" kunde inte läsas: %2").arg(kTempFile, file.errorString()));
@@ -76,26 +76,38 @@ void LaddaTesterWebb(Program& p) {
 void LaddaTestFilWebb(Program& p) {
   Form1& f = p.form();
   QListWidget& list4 = *f.List4;
+  QStringList fields;
   if (f.Text5->text() != kNothingPicked) {
     list4.clear();
     const QString N = f.Text5->text();
     if (N.size() < 4) fail(QStringLiteral("Testnamnet \"%1\" är för kort.").arg(N));
     const QString D = N.left(N.size() - 4);
     p.strURL2 = testFolderAddress(p) + addressPiece(D) + QLatin1Char('/');
-    const QString text = fetchThroughTempFile(p, p.strURL2 + addressPiece(N));
-    list4.clear();
-    list4.addItems(firstFields(text, kTestFields));
-    if (list4.count() > 0) list4.setCurrentRow(0);
+    fields = firstFields(fetchThroughTempFile(p, p.strURL2 + addressPiece(N)), kTestFields);
+    list4.addItems(fields);
+  } else {
+    // Nothing picked: the fields of the last fetch fill the table again.
+    for (int i = 0; i < list4.count(); ++i) fields << list4.item(i)->text();
   }
   list4.hide();
 
-  const int n = list4.count();
+  // The filling walks the fields with a selected entry; the list shows where it stopped, set
+  // once when the filling ends however it ends (selecting each entry in turn would lay out the
+  // whole list for every field).
+  const qsizetype n = fields.size();
+  qsizetype selected = 0;
+  struct ShowSelected {
+    QListWidget& list;
+    const qsizetype& row;
+    ~ShowSelected() {
+      if (row < list.count()) list.setCurrentRow(int(row));
+    }
+  } showSelected{list4, selected};
+
   p.Var = 0;
   if (n == 0) fail(QStringLiteral("Testet har inga fält."));
-  int selected = 0;
-  list4.setCurrentRow(selected);
 
-  const QString field0 = list4.item(0)->text();
+  const QString& field0 = fields[0];
   const std::optional<double> number = strictNumber(field0);
   if (!number) fail(QStringLiteral("Testets första fält \"%1\" är inget tal.").arg(field0));
   p.ProvInfo = numberText(*number).mid(4, 3);
@@ -106,8 +118,8 @@ void LaddaTestFilWebb(Program& p) {
   for (int i = 0;; ++i) {
     for (p.Var = 0; p.Var <= 9; ++p.Var) {
       if (selected + 1 >= n) return;  // the fields are used up
-      list4.setCurrentRow(++selected);
-      p.table.cell(p.Var, i) = list4.item(selected)->text();  // question 201 throws
+      ++selected;
+      p.table.cell(p.Var, i) = fields[selected];  // question 201 throws
     }
   }
 }
@@ -124,5 +136,5 @@ void LaddaWebbBild(Program& p) {
 }
 
 void RaderaTestFilWebb(Program& p) {
-  writeFileAtomically(p.inWorkDir(kTempFile), QByteArrayLiteral("7\r\n"));
+  writeScratchFile(p.inWorkDir(kTempFile), QByteArrayLiteral("7\r\n"));
 }
