@@ -95,5 +95,5 @@ void Picture_ReaderAlone(benchmark::State& state) {
 }
 }  // namespace
 
-BENCHMARK(Picture_Question)->Unit(benchmark::kMillisecond);
-BENCHMARK(Picture_ReaderAlone)->Unit(benchmark::kMillisecond);
+BENCHMARK(Picture_Question)->Unit(benchmark::kMillisecond)->MinTime(0.4);
+BENCHMARK(Picture_ReaderAlone)->Unit(benchmark::kMillisecond)->MinTime(0.4);
