@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace {
 QString swedishReason(const QFileDevice& f) {
   QString why;
@@ -42,10 +44,20 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     throw FileError(path, QStringLiteral("det finns en mapp med samma namn"));
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) throw FileError(path, swedishReason(f));
-  if (f.write(bytes) != bytes.size()) {
+  // The bytes must be on disk before the rename: QSaveFile buffers them, and commit() ignores a
+  // flush that fails for want of space, so on a full disk it would put an empty file in place
+  // of the old one and report success.
+  if (f.write(bytes) != bytes.size() || !f.flush()) {
     const QString why = swedishReason(f);
     f.cancelWriting();
     throw FileError(path, why);
+  }
+  if (::fsync(f.handle()) != 0) {
+    const QString why = errno == ENOSPC ? QStringLiteral("disken är full")
+                                        : QStringLiteral("skrivningen misslyckades");
+    const QString detail = QString::fromLocal8Bit(std::strerror(errno));
+    f.cancelWriting();
+    throw FileError(path, why + QStringLiteral(" (") + detail + QLatin1Char(')'));
   }
   if (!f.commit()) throw FileError(path, swedishReason(f));
 }
