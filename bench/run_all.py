@@ -365,10 +365,10 @@ def main():
                  f"{memory['lumivo'] / 1024:.1f} MiB", f"{memory['minimal'] / 1024:.1f} MiB",
                  memory["lumivo"] / memory["minimal"], None, 1.5))
 
-    print(f"Machine: {header}")
-    print(f"Medians of {args.repetitions} interleaved repetitions (in process), "
+    print(f"- Machine: {header}")
+    print(f"- Medians of {args.repetitions} interleaved repetitions (in process), "
           f"{args.runs} starts and {args.memory_runs} loads of each program (whole process).")
-    print("Ratio: of the wall-clock medians, what the user waits for. CPU-time ratio: of the CPU "
+    print("- Ratio: of the wall-clock medians, what the user waits for. CPU-time ratio: of the CPU "
           "time the measuring thread (in process) or all the program's threads (start) used.")
     print()
     print("| figure | routine | baseline | ratio | target | met | CPU-time ratio |")
