@@ -1,7 +1,7 @@
 // Faults on disk in the way of each file the program writes: a folder in the file's place,
 // a file the system will not replace, a read-only or vanished working folder, a full disk.
 // Nothing crashes; a file is either written whole or not at all; the pupil or teacher is told
-// where the spec's message boxes say so; and once the fault is gone the same action succeeds.
+// where the program's message boxes say so; and once the fault is gone the same action succeeds.
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
