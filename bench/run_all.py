@@ -12,8 +12,6 @@ box is mapped, and peak memory (VmHWM) once a 201-question picture test is loade
 
 import argparse
 import contextlib
-import functools
-import http.server
 import json
 import os
 import platform
@@ -23,7 +21,6 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -100,53 +97,16 @@ def run_in_process(build_dir, repetitions):
 
 # --- whole-process figures ---
 
-class Display:
-    """An Xvfb server on a display number it picks itself."""
+# The end-to-end tests' display (Xvfb on a number of its own, no reset between programs) and
+# static web server, with the display's environment kept as a plain dict here.
+sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
+from lumivo_e2e import Display as _E2eDisplay, WebServer  # noqa: E402
 
+
+class Display(_E2eDisplay):
     def __init__(self):
-        read_fd, write_fd = os.pipe()
-        self.proc = subprocess.Popen(
-            # -noreset: the server would otherwise reset whenever its last client leaves, and
-            # refuse the next program that connects meanwhile.
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten",
-             "tcp", "-noreset"], pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as f:
-            number = f.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=f":{number}")
-        for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
-            self.env.pop(name, None)
-
-    def close(self):
-        self.proc.terminate()
-        with contextlib.suppress(subprocess.TimeoutExpired):
-            self.proc.wait(5)
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
-
-
-class _Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-class WebServer:
-    """A static web server on 127.0.0.1 for the sample tree, in a thread of this script."""
-
-    def __init__(self, folder):
-        handler = functools.partial(_Quiet, directory=folder)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
-        self.thread.start()
-        self.address = f"http://127.0.0.1:{self.httpd.server_address[1]}/"
-
-    def close(self):
-        self.httpd.shutdown()
-        self.httpd.server_close()
+        super().__init__()
+        self.env = _E2eDisplay.env(self)
 
 
 def time_to_box(display, build_dir, command):
