@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev
-  libcurl4-openssl-dev libuemf-dev
+  libcurl4-openssl-dev
   libgtest-dev libgmock-dev libcpp-httplib-dev libbenchmark-dev libx11-dev
   clang libclang-rt-14-dev clang-format
   fonts-liberation2 xvfb xdotool imagemagick x11-utils python3
