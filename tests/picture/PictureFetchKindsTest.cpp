@@ -66,7 +66,7 @@ TEST_F(PictureFetchKindsTest, APictureTheServerLacksLeavesTheWindowEmptyWithoutM
 
 TEST_F(PictureFetchKindsTest, ADamagedLocalPictureIsReplacedByTheServersCopy) {
   const QByteArray png = pngBytes(50, 50);
-  writeWork(QStringLiteral("trasig.png"), QByteArray("\x89PNG\r\n\x1a\n trasig", 17));
+  writeWork(QStringLiteral("trasig.png"), QByteArray("\x89PNG\r\n\x1a\n trasig"));
   serveFile(QStringLiteral("t.tst"), QStringLiteral("trasig.png"), png);
   load({pictureQuestion(QStringLiteral("trasig.png")), endMarker()});
   show(0);
