@@ -1,9 +1,6 @@
 // The HTTP client against a real server on 127.0.0.1: what counts as a whole body and what
 // counts as a failed transfer.
-#include <arpa/inet.h>
 #include <httplib.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,6 +10,7 @@
 #include <thread>
 
 #include "platform/CurlHttp.h"
+#include "support/DeadPort.h"
 #include "support/ProgramFixture.h"
 
 namespace {
@@ -83,28 +81,6 @@ class ScriptedServer {
   std::thread thread_;
   int port_ = 0;
   std::atomic<bool> stopping_{false};
-};
-
-// A port on 127.0.0.1 that is bound but never listened on: connections to it are refused.
-class DeadPort {
- public:
-  DeadPort() {
-    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), len) != 0 ||
-        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
-      ADD_FAILURE() << "cannot bind a socket";
-    port_ = ntohs(a.sin_port);
-  }
-  ~DeadPort() { ::close(fd_); }
-  int port() const { return port_; }
-
- private:
-  int fd_ = -1;
-  int port_ = 0;
 };
 
 class CurlHttpTest : public ProgramFixture {

@@ -21,29 +21,6 @@
 
 namespace faults {
 
-// A port on 127.0.0.1 that is bound but never listened on: connections to it are refused.
-class DeadPort {
- public:
-  DeadPort() {
-    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    if (::bind(fd_, reinterpret_cast<sockaddr*>(&a), len) == 0 &&
-        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-      port_ = ntohs(a.sin_port);
-  }
-  ~DeadPort() { ::close(fd_); }
-  DeadPort(const DeadPort&) = delete;
-  DeadPort& operator=(const DeadPort&) = delete;
-  QString address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(port_); }
-
- private:
-  int fd_ = -1;
-  int port_ = 0;
-};
-
 // A small tmpfs mounted over a folder for the lifetime of the object; it can be made
 // read-only and writable again. Unmounted lazily, so that a failed test leaves no mount busy.
 class Tmpfs {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/Program.h"
+#include "support/DeadPort.h"
 #include "support/ProgramFixture.h"
 
 class SourceFixture : public ProgramFixture {
@@ -19,16 +20,4 @@ class SourceFixture : public ProgramFixture {
   static QByteArray testText(const QString& field0, const QStringList& cells);
   // "c0", "c1", ... as many cells as asked for.
   static QStringList numberedCells(int count);
-};
-
-// A port on 127.0.0.1 that is bound but never listened on: connections to it are refused.
-class DeadPort {
- public:
-  DeadPort();
-  ~DeadPort();
-  QString address() const;
-
- private:
-  int fd_ = -1;
-  int port_ = 0;
 };
