@@ -7,6 +7,7 @@
 #include "app/Program.h"
 #include "app/SignIn.h"
 #include "app/Twips.h"
+#include "app/WindowPlace.h"
 #include "platform/Dialogs.h"
 #include "platform/SafeFile.h"
 #include "source/TestLoader.h"
@@ -47,8 +48,7 @@ void Form_Load(Program& p) {
   placeAt(f.TxtSvar, 600, 3960);
   hämtaTestlistan(p);
   // The window's frame at left 1350, top 1300; 12300 twips wide, as high as designed.
-  f.resize(tw(12300), f.height());
-  f.move(tw(1350), tw(1300));
+  placeMainWindow(f, 1350, 1300, 12300);
   // The picture chooser waits outside the window until it is opened.
   placeAt(f.Frame2, 15000, 0);
 }

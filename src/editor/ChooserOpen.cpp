@@ -5,7 +5,7 @@
 #include "app/Form1.h"
 #include "app/Program.h"
 #include "app/Twips.h"
-#include "editor/WindowPlace.h"
+#include "app/WindowPlace.h"
 
 namespace {
 void closeChooser(Form1& f) {

@@ -5,8 +5,8 @@
 
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/WindowPlace.h"
 #include "editor/SaveTest.h"
-#include "editor/WindowPlace.h"
 
 void Label6_Click(Program& p) {
   Form1& f = p.form();
